@@ -9,11 +9,17 @@ Uint32 fakeNow = 0;
 Uint32 stepOnRead = 0;
 std::vector<Uint32> delays;
 std::function<void()> delayHook;
+int readings = 0;
+std::vector<std::pair<int, Uint32>> jumps;  // (reading number, ms)
 
 Uint32 FakeTicks()
 {
     Uint32 now = fakeNow;
     fakeNow += stepOnRead;
+    readings++;
+    for (const auto& jump : jumps)
+        if (jump.first == readings)
+            fakeNow += jump.second;
     return now;
 }
 
@@ -33,6 +39,8 @@ FakeClock::FakeClock(Uint32 start)
     stepOnRead = 0;
     delays.clear();
     delayHook = nullptr;
+    readings = 0;
+    jumps.clear();
     zve_GetTicks = FakeTicks;
     zve_Delay = FakeDelay;
 }
@@ -51,3 +59,5 @@ const std::vector<Uint32>& FakeClock::Delays() const { return delays; }
 void FakeClock::ClearDelays() { delays.clear(); }
 void FakeClock::OnDelay(std::function<void()> hook) { delayHook = std::move(hook); }
 void FakeClock::AdvanceOnRead(Uint32 ms) { stepOnRead = ms; }
+void FakeClock::JumpAfterReading(int reading, Uint32 ms) { jumps.push_back({readings + reading, ms}); }
+int FakeClock::Readings() const { return readings; }

@@ -25,6 +25,11 @@ public:
     void OnDelay(std::function<void()> hook);
     // Every reading of the ticks also advances the clock by this much (0 by default).
     void AdvanceOnRead(Uint32 ms);
+    // Right after reading number `reading` (1 = the first from now on), the clock
+    // jumps by ms: stands in for work that took that long.
+    void JumpAfterReading(int reading, Uint32 ms);
+    // Readings of the ticks since the clock was installed.
+    int Readings() const;
 };
 
 #endif
