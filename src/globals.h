@@ -46,7 +46,7 @@ extern zve_Object kiwis;                // the greeting at the end of level thre
 
 // ---- Level play (src/game/level.cpp) ----
 
-const int MAX_NESTED_FRAMES = 3;        // deepest nesting of late frames inside level play
+const int MAX_NESTED_FRAMES = 1;        // late frames nest one deep: any deeper multiplies them
 extern int nestedFrames;                // nested frames open right now
 
 // ---- Music (src/game/zarvell2.cpp) ----

@@ -48,8 +48,10 @@ static void RestartLevel()
 }
 
 // When the frame has run past `limit` ms, shows one whole nested frame so the
-// screen keeps moving, then lets the caller carry on. Nesting stops at
-// MAX_NESTED_FRAMES so that a machine too slow for any frame still gets through.
+// screen keeps moving, then lets the caller carry on. A nested frame opens none
+// of its own: every pass of a late frame may open one per entry, so each level
+// of nesting would multiply the frames shown (hundreds of entries, cubed at
+// depth three) and a machine too slow for any frame would never get through.
 static void KeepPace(Uint32 limit)
 {
     if (zve_GetTicks() - startTime <= limit || nestedFrames >= MAX_NESTED_FRAMES)
