@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 # Memory checks: valgrind.
 packages=(
   g++ cmake make pkg-config
-  libsdl1.2-compat-dev libsdl-image1.2-dev
+  libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
   python3 python3-pil python3-numpy
