@@ -140,7 +140,9 @@ def fit(pic, w, h, anchor="bottom"):
     bh, bw = big.shape
     x = (w - bw) // 2
     y = h - bh if anchor == "bottom" else (h - bh) // 2
-    return paste(out, big, x, y)
+    paste(out, big, x, y)
+    # a figure squeezed edge to edge still shows the key in its corners
+    return clear_corners(out, 1)
 
 
 def clear_corners(pic, radius=1):
