@@ -12,6 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "fake_clock.h"
+#include "fixtures.h"
+#include "globals.h"
+#include "levels/levels.h"
+
 namespace {
 
 enum Kind { FULL_SCREEN, SPRITE };
@@ -250,6 +255,49 @@ TEST(Music, LoadsAsSixteenBitPcmOfThirtySixSecondsBelowFullScale)
     EXPECT_LE(peak, 32000) << "clipping";
     EXPECT_GT(peak, 3000) << "the track is all but silent";
     SDL_FreeWAV(data);
+}
+
+// Every frame slot that a level fills holds a picture once the level is built.
+void ExpectFramesLoaded(const zve_Object& o, const std::vector<std::pair<int, int>>& slots, const std::string& what)
+{
+    for (const auto& slot : slots)
+        EXPECT_NE(o.GetFrame(slot.first, slot.second), nullptr)
+            << what << ": set " << slot.first << " slot " << slot.second;
+}
+
+TEST(ShippedArtInTheLevels, EveryLevelBuildsWithAllItsPictures)
+{
+    struct Case
+    {
+        int level;
+        void (*load)();
+    };
+    const Case cases[] = {{1, LoadLevelOne}, {2, LoadLevelTwo}, {3, LoadLevelThree}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("level " + std::to_string(c.level));
+        ResetGame();
+        level = c.level;
+        FakeClock clock;
+        ::testing::internal::CaptureStderr();
+        c.load();
+        std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(errors, "") << "a picture the level opens is missing";
+
+        ASSERT_GT(numObjects, 0);
+        for (int i = 0; i < numObjects; i++) {
+            const zve_Object& o = object[i];
+            std::string what = "entry " + std::to_string(i);
+            if (o.GetStatus() == STATUS_PLATFORM)
+                ExpectFramesLoaded(o, {{0, 0}}, what);
+            else
+                ExpectFramesLoaded(o, {{0, 0}, {1, 0}, {TYPE_DEAD, 0}}, what);
+        }
+        ExpectFramesLoaded(player, {{0, 0}, {0, 1}, {1, 0}, {1, 1}}, "player");
+        ExpectFramesLoaded(background, {{0, 0}}, "sky");
+        if (c.level == 3)
+            ExpectFramesLoaded(kiwis, {{0, 0}, {0, 1}, {0, 2}}, "kiwis");
+    }
+    ResetGame();
 }
 
 }  // namespace
