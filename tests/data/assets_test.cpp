@@ -232,15 +232,15 @@ TEST(ArtSizes, AFallingPlayerCannotSkipTheStompBand)
 
 TEST(Music, LoadsAsSixteenBitPcmOfThirtySixSecondsBelowFullScale)
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wav;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    ASSERT_NE(SDL_LoadWAV(kMusic, &spec, &data, &length), nullptr) << SDL_GetError();
+    ASSERT_NE(SDL_LoadWAV(kMusic, &wav, &data, &length), nullptr) << SDL_GetError();
 
-    EXPECT_TRUE(spec.format == AUDIO_S16LSB || spec.format == AUDIO_S16MSB) << spec.format;
-    ASSERT_GT(spec.freq, 0);
-    ASSERT_GT(spec.channels, 0);
-    double seconds = (double)length / (spec.freq * spec.channels * 2);
+    EXPECT_TRUE(wav.format == AUDIO_S16LSB || wav.format == AUDIO_S16MSB) << wav.format;
+    ASSERT_GT(wav.freq, 0);
+    ASSERT_GT(wav.channels, 0);
+    double seconds = (double)length / (wav.freq * wav.channels * 2);
     // The game starts the track again every 36 s: a shorter track leaves a gap,
     // a longer one is cut off or overlaps itself.
     EXPECT_NEAR(seconds, 36.0, 0.05);
@@ -249,7 +249,7 @@ TEST(Music, LoadsAsSixteenBitPcmOfThirtySixSecondsBelowFullScale)
     int peak = 0;
     const Sint16* samples = (const Sint16*)data;
     for (Uint32 i = 0; i < length / 2; i++) {
-        int v = spec.format == AUDIO_S16MSB ? (Sint16)SDL_Swap16(samples[i]) : samples[i];
+        int v = wav.format == AUDIO_S16MSB ? (Sint16)SDL_Swap16(samples[i]) : samples[i];
         peak = std::max(peak, std::abs(v));
     }
     EXPECT_LE(peak, 32000) << "clipping";
