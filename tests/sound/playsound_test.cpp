@@ -1,12 +1,19 @@
-// The sound slots: the slot a sound takes, what the callback mixes, files that cannot be played, and a file in another format.
+// The sound slots: the slot a sound takes, what the callback mixes, files that cannot be played, and what reaches the device.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <malloc.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,6 +26,8 @@
 #include "globals.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // ---- WAV fixtures ----
 
@@ -452,6 +461,208 @@ TEST_F(SoundSlots, AnEightBitMonoFileAtHalfTheRateIsConvertedAndPlays)
     EXPECT_TRUE(std::equal(converted.begin(), converted.end(), stream.begin()));
     EXPECT_TRUE(std::all_of(stream.begin() + converted.size(), stream.end(), [](Uint8 b) { return b == 0; }));
     EXPECT_EQ(sounds[0].position, sounds[0].length);
+}
+
+// ---- What reaches the audio device ----
+
+const char* const MUSIC = "data/snd/addiction.wav";
+const int DEVICE_RATE = 44100;  // what the disk driver is opened at here; it converts from the game's 22050
+
+// A folder for a child's output that leaves the working directory alone.
+class OutputFolder
+{
+public:
+    OutputFolder()
+    {
+        char pattern[] = "/tmp/zarvell2-probe-XXXXXX";
+        if (mkdtemp(pattern) != NULL)
+            path = pattern;
+    }
+    ~OutputFolder()
+    {
+        std::error_code ignored;
+        if (!path.empty())
+            fs::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
+struct ProbeRun
+{
+    int status;  // the exit status, or -1 when the program did not exit normally
+    std::string out, err;
+};
+
+std::string ReadFile(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs the music probe in the working directory with this environment's
+// settings, the audio ones replaced by `audio`, and collects what it printed.
+ProbeRun RunProbe(const std::vector<std::string>& audio, const std::string& mostMs, const std::string& folder)
+{
+    std::vector<std::string> settings;
+    for (char** e = environ; *e != NULL; e++) {
+        if (strncmp(*e, "SDL_AUDIODRIVER=", 16) != 0 && strncmp(*e, "SDL_DISKAUDIO", 13) != 0)
+            settings.push_back(*e);
+    }
+    settings.insert(settings.end(), audio.begin(), audio.end());
+    std::vector<char*> envp;
+    for (std::string& s : settings)
+        envp.push_back(&s[0]);
+    envp.push_back(NULL);
+
+    const std::string outFile = folder + "/stdout", errFile = folder + "/stderr";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::string program = MUSIC_PROBE, most = mostMs;
+    char* argv[] = {&program[0], &most[0], NULL};
+
+    ProbeRun run = {-1, "", ""};
+    pid_t pid;
+    int spawned = posix_spawn(&pid, program.c_str(), &actions, NULL, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << program << ": " << strerror(spawned);
+        return run;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFEXITED(status))
+        run.status = WEXITSTATUS(status);
+    run.out = ReadFile(outFile);
+    run.err = ReadFile(errFile);
+    return run;
+}
+
+// Interleaved 16-bit stereo frames, one channel at a time.
+struct Stereo
+{
+    std::vector<double> left, right;
+};
+
+Stereo Frames(const Uint8* bytes, size_t length)
+{
+    Stereo s;
+    for (size_t f = 0; f < length / 4; f++) {
+        s.left.push_back(Sample16(bytes, 2 * f));
+        s.right.push_back(Sample16(bytes, 2 * f + 1));
+    }
+    return s;
+}
+
+// The music as the device should get it, made from the file by SDL's own reader
+// and converter, independently of the game's code.
+Stereo ExpectedMusic()
+{
+    SDL_AudioSpec spec;
+    Uint8* data = NULL;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(MUSIC, &spec, &data, &length) == NULL) {
+        ADD_FAILURE() << "cannot read " << MUSIC << ": " << SDL_GetError();
+        return Stereo();
+    }
+    SDL_AudioCVT cvt;
+    SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, DEVICE_RATE);
+    std::vector<Uint8> work((size_t)length * cvt.len_mult);
+    memcpy(work.data(), data, length);
+    SDL_FreeWAV(data);
+    cvt.buf = work.data();
+    cvt.len = length;
+    SDL_ConvertAudio(&cvt);
+    return Frames(work.data(), cvt.len_cvt);
+}
+
+size_t FirstLoud(const std::vector<double>& v, double level)
+{
+    for (size_t i = 0; i < v.size(); i++)
+        if (std::fabs(v[i]) >= level)
+            return i;
+    return v.size();
+}
+
+double Rms(const std::vector<double>& v, size_t from, size_t count)
+{
+    double sum = 0;
+    for (size_t i = from; i < from + count; i++)
+        sum += v[i] * v[i];
+    return std::sqrt(sum / count);
+}
+
+// Normalised correlation of a[from_a ...] with b[from_b ...] over count samples.
+double Correlation(const std::vector<double>& a, size_t fromA, const std::vector<double>& b, size_t fromB,
+                   size_t count)
+{
+    double ab = 0, aa = 0, bb = 0;
+    for (size_t i = 0; i < count; i++) {
+        ab += a[fromA + i] * b[fromB + i];
+        aa += a[fromA + i] * a[fromA + i];
+        bb += b[fromB + i] * b[fromB + i];
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
+}
+
+TEST(SoundDevice, TheMusicStartedByTheGameReachesTheDeviceWholeAndAtItsLevel)
+{
+    ASSERT_TRUE(fs::exists(MUSIC)) << MUSIC << " is missing: the music track belongs to the art files";
+    const Stereo expected = ExpectedMusic();
+    ASSERT_GT(expected.left.size(), (size_t)DEVICE_RATE) << "a music track of less than a second";
+
+    OutputFolder folder;
+    const std::string capture = folder.path + "/device.raw";
+    // A short pause per device buffer plays the track some twenty times faster
+    // than real time, without filling the disk as a free run would.
+    ProbeRun run = RunProbe({"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + capture, "SDL_DISKAUDIODELAY=2"},
+                       "30000", folder.path);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.find("Couldn't"), std::string::npos) << run.err;
+
+    const std::string raw = ReadFile(capture);
+    const Stereo heard = Frames((const Uint8*)raw.data(), raw.size());
+
+    // Line the two up by their first loud frame, then settle on the best of a few frames around it.
+    const double LOUD = 1000;
+    size_t startExpected = FirstLoud(expected.left, LOUD), startHeard = FirstLoud(heard.left, LOUD);
+    ASSERT_LT(startHeard, heard.left.size()) << "the device got nothing but silence";
+    ASSERT_LT(startExpected, expected.left.size());
+    const size_t window = std::min((size_t)DEVICE_RATE, expected.left.size() - startExpected);
+    size_t best = startHeard;
+    double bestCorrelation = -1;
+    for (size_t at = startHeard > 8 ? startHeard - 8 : 0; at <= startHeard + 8; at++) {
+        if (at + window > heard.left.size())
+            break;
+        double c = Correlation(heard.left, at, expected.left, startExpected, window);
+        if (c > bestCorrelation) {
+            bestCorrelation = c;
+            best = at;
+        }
+    }
+
+    // The whole track from the point of line-up, on both channels.
+    const size_t count = expected.left.size() - startExpected;
+    ASSERT_LE(best + count, heard.left.size()) << "the device got " << heard.left.size() / (double)DEVICE_RATE
+                                               << " s, not the whole track";
+    const std::vector<double>* channels[2][2] = {{&heard.left, &expected.left}, {&heard.right, &expected.right}};
+    for (auto& pair : channels) {
+        const std::vector<double>& got = *pair[0];
+        const std::vector<double>& want = *pair[1];
+        double level = Rms(got, best, count) / Rms(want, startExpected, count);
+        EXPECT_NEAR(level, 1.0, 0.03) << "level heard over level of the file";
+        EXPECT_GT(Correlation(got, best, want, startExpected, count), 0.99);
+    }
+}
+
+TEST(SoundDevice, WithoutAnAudioDeviceTheGameSaysSoAndRunsOn)
+{
+    OutputFolder folder;
+    ProbeRun run = RunProbe({"SDL_AUDIODRIVER=none-such"}, "300", folder.path);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Can't play music. Game should still run fine. Check your audio.\n");
 }
 
 }  // namespace
