@@ -58,5 +58,6 @@ extern SDL_AudioSpec fmt;               // the audio format main asks the device
 // ---- Sound slots (src/sound/playsound.cpp) ----
 
 extern SoundSlot sounds[SOUND_SLOTS];   // the sounds being mixed; filled by PlaySound
+extern void* (*soundAlloc)(size_t size);  // allocates conversion buffers, which the slots free(); malloc unless a test swaps it
 
 #endif

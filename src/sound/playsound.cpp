@@ -8,6 +8,8 @@
 #include "globals.h"
 
 SoundSlot sounds[SOUND_SLOTS];
+// Swappable so that a test can see what a failed allocation does.
+void* (*soundAlloc)(size_t size) = malloc;
 
 void PlaySound(const char* file)
 {
@@ -38,7 +40,7 @@ void PlaySound(const char* file)
         SDL_FreeWAV(data);
         return;
     }
-    Uint8* converted = (Uint8*)malloc((size_t)dlen * cvt.len_mult);
+    Uint8* converted = (Uint8*)soundAlloc((size_t)dlen * cvt.len_mult);
     if (converted == NULL) {
         fprintf(stderr, "Couldn't convert %s: out of memory\n", file);
         SDL_FreeWAV(data);
