@@ -46,7 +46,7 @@ TEST(Collision, ObjectsUseTheirCurrentFrames)
     ScratchFolder folder;
     WritePicture("box.png", 20, 10);
     WritePicture("wide.png", 60, 10);
-    zve_Object a, b;
+    TestObject a, b;
     a.SetExists(true);
     a.LoadFrame(0, "box.png");
     a.LoadFrame(1, "wide.png");

@@ -26,7 +26,7 @@ class GameObject : public ::testing::Test
 {
 protected:
     ScratchFolder folder;
-    zve_Object o;
+    TestObject o;
 
     void SetUp() override
     {

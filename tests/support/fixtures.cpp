@@ -35,6 +35,13 @@ ScratchFolder::~ScratchFolder()
     fs::remove_all(path, ignored);
 }
 
+TestObject::~TestObject()
+{
+    for (int set = 0; set < ZVE_SETS; set++)
+        for (int slot = 0; slot < ZVE_FRAMES_PER_SET; slot++)
+            SDL_FreeSurface(GetFrame(set, slot));
+}
+
 static void MakeParent(const std::string& file)
 {
     fs::path parent = fs::path(file).parent_path();

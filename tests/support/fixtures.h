@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "engine/zve_object.h"
+
 // A temporary folder made the working directory for the life of the object,
 // so the game's relative paths ("data/art/...") resolve inside it.
 class ScratchFolder
@@ -18,6 +20,15 @@ public:
 private:
     std::string path;
     std::string previous;
+};
+
+// A game object for a test's own use. The game's objects live for the whole
+// run, so the game object never frees its pictures; this one does when the test
+// is done with it, so leak checking stays meaningful.
+class TestObject : public zve_Object
+{
+public:
+    ~TestObject();
 };
 
 // Writes a w x h picture filled with one colour (a BMP under whatever name is
