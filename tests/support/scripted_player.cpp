@@ -1,0 +1,308 @@
+// The scripted player: a model of the player among platforms, a planner over it, and the level runner.
+#include "scripted_player.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <tuple>
+
+#include "engine/tools.h"
+#include "fake_clock.h"
+#include "game/zarvell2.h"
+#include "globals.h"
+#include "keys.h"
+#include "levels/levels.h"
+
+void HoldKeys(unsigned keys)
+{
+    ReleaseAllKeys();
+    if (keys & HOLD_RIGHT) HoldKey(SDLK_RIGHT);
+    if (keys & HOLD_LEFT) HoldKey(SDLK_LEFT);
+    if (keys & HOLD_UP) HoldKey(SDLK_UP);
+    if (keys & HOLD_DOWN) HoldKey(SDLK_DOWN);
+    if (keys & HOLD_C) HoldKey(SDLK_c);
+}
+
+static const char KEY_LETTERS[] = "RLUDC";
+
+std::string EncodeScript(const std::vector<unsigned>& frames)
+{
+    std::ostringstream out;
+    for (size_t i = 0; i < frames.size();) {
+        size_t j = i;
+        while (j < frames.size() && frames[j] == frames[i])
+            j++;
+        if (i > 0)
+            out << ' ';
+        if (frames[i] == 0)
+            out << '-';
+        for (int bit = 0; bit < 5; bit++)
+            if (frames[i] & (1u << bit))
+                out << KEY_LETTERS[bit];
+        out << (j - i);
+        i = j;
+    }
+    return out.str();
+}
+
+bool DecodeScript(const std::string& script, std::vector<unsigned>& frames)
+{
+    frames.clear();
+    std::istringstream in(script);
+    std::string token;
+    while (in >> token) {
+        unsigned keys = 0;
+        size_t i = 0;
+        if (token[0] == '-') {
+            i = 1;
+        } else {
+            for (; i < token.size() && !isdigit((unsigned char)token[i]); i++) {
+                const char* letter = strchr(KEY_LETTERS, token[i]);
+                if (letter == NULL || *letter == '\0')
+                    return false;
+                keys |= 1u << (letter - KEY_LETTERS);
+            }
+        }
+        if (i == 0 || i >= token.size())
+            return false;
+        char* end = NULL;
+        long count = strtol(token.c_str() + i, &end, 10);
+        if (*end != '\0' || count <= 0)
+            return false;
+        frames.insert(frames.end(), count, keys);
+    }
+    return true;
+}
+
+LevelRun PlayLevel(int number, unsigned seed, int frameLimit, const std::function<unsigned(int)>& decide)
+{
+    static void (*const loaders[])() = {LoadLevelOne, LoadLevelTwo, LoadLevelThree};
+    LevelRun run;
+    FakeClock clock;
+    // Drawing is the bulk of a frame's work and nothing here looks at the
+    // picture: draw onto a one-pixel surface instead of the display.
+    SDL_Surface* display = zve_screen;
+    SDL_Surface* pixel = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    zve_screen = pixel;
+    srand(seed);
+    ReleaseAllKeys();
+    level = number;
+    mode = MODE_LEVEL;
+    falling = true;
+    jumping = false;
+    jumpingHeight = 0;
+    playMusic = false;
+    loaders[number - 1]();
+
+    while (run.frames < frameLimit) {
+        unsigned keys = decide(run.frames);
+        HoldKeys(keys);
+        run.keys.push_back(keys);
+        startTime = clock.Now();
+        clock.ClearDelays();
+        Level();
+        run.frames++;
+        // Within a frame only a restart's card waits: a death.
+        if (!clock.Delays().empty()) {
+            run.died = true;
+            break;
+        }
+        if (mode == MODE_INTRO) {
+            run.finished = true;
+            break;
+        }
+    }
+    ReleaseAllKeys();
+    zve_screen = display;
+    SDL_FreeSurface(pixel);
+    run.location = location;
+    run.playerY = player.GetY();
+    for (int i = 0; i < numObjects; i++) {
+        if (object[i].GetStatus() != STATUS_ENEMY)
+            continue;
+        run.shellerXSum += object[i].GetX();
+        if (object[i].GetType() == TYPE_DEAD)
+            run.shellersDead++;
+    }
+    return run;
+}
+
+namespace {
+
+// A platform as it stood when the plan was made.
+struct Box
+{
+    int x, y, w, h;
+};
+
+// The player as the model sees it. `off` is how far the world has scrolled
+// since the plan was made: a platform then at x is now at x - off.
+struct State
+{
+    int off, y;
+    bool jumping, falling;
+    int jumpingHeight;
+};
+
+struct World
+{
+    std::vector<Box> platforms;
+    int px, pw, ph;
+};
+
+// One frame of the player among the platforms, as level play moves it.
+// False when the player falls below the screen.
+bool Step(const World& w, const State& s, unsigned keys, State& n)
+{
+    n = s;
+    int walk = 0;
+    if (keys & HOLD_RIGHT) walk = 1;
+    if (keys & HOLD_LEFT) walk = -1;
+    if ((keys & HOLD_UP) && !n.jumping && !n.falling) {
+        n.jumping = true;
+        n.jumpingHeight = 0;
+    }
+    if (n.jumping) {
+        if ((keys & HOLD_DOWN) || n.jumpingHeight > 149) {
+            n.jumping = false;
+            n.falling = true;
+            n.jumpingHeight = 0;
+        } else {
+            n.y -= 8;
+            n.jumpingHeight += 8;
+        }
+    } else {
+        n.falling = true;
+    }
+    bool canLeft = true, canRight = true;
+    for (const Box& b : w.platforms) {
+        int ox = b.x - s.off;
+        if (ox > 639 || ox <= -5000)
+            continue;
+        if (n.falling && Collision(w.px, ox, n.y + w.ph - 20, b.y, w.pw, b.w, 20, b.h) &&
+            !Collision(w.px, ox, n.y, b.y, w.pw, b.w, w.ph - 30, b.h)) {
+            n.y = b.y - w.ph;
+            n.falling = false;
+        }
+        if (Collision(w.px, ox, n.y, b.y, 6, b.w, w.ph - 20, b.h))
+            canLeft = false;
+        else if (Collision(w.px + w.pw, ox, n.y, b.y, 6, b.w, w.ph - 10, b.h))
+            canRight = false;
+    }
+    if (walk == 1 && canRight)
+        n.off += 9;
+    else if (walk == -1 && canLeft)
+        n.off -= 9;
+    if (n.falling)
+        n.y += 8;
+    return n.y <= 480;
+}
+
+const int HORIZON = 100;      // frames the planner looks ahead
+const int REPLAN_AFTER = 10;  // frames played from each plan
+const unsigned CHOICES[] = {HOLD_RIGHT, HOLD_RIGHT | HOLD_UP, HOLD_RIGHT | HOLD_DOWN, 0, HOLD_LEFT};
+
+struct Node
+{
+    State s;
+    int parent;  // index in the previous layer
+    unsigned keys;
+};
+
+}  // namespace
+
+ScriptedPlayer::ScriptedPlayer(unsigned held) : alwaysHeld(held) {}
+
+// Searches the model breadth first, frame by frame. Of the states with the same
+// vertical motion only the one furthest right is kept: it can do all the others
+// can. The plan leads to the end of the level if it is in reach, else to the
+// furthest place where the player stands on a platform.
+void ScriptedPlayer::Plan()
+{
+    World w;
+    w.px = player.GetX();
+    w.pw = player.GetWidth();
+    w.ph = player.GetHeight();
+    int reach = 9 * HORIZON + 700;
+    for (int i = 0; i < numObjects; i++) {
+        const zve_Object& o = object[i];
+        if (o.GetStatus() == STATUS_PLATFORM && o.GetX() < w.px + reach && o.GetX() + o.GetWidth() > w.px - reach)
+            w.platforms.push_back({o.GetX(), o.GetY(), o.GetWidth(), o.GetHeight()});
+    }
+    int toGo = levelEnd - location;
+
+    std::vector<std::vector<Node>> layers(1);
+    layers[0].push_back({{0, player.GetY(), jumping, falling, jumpingHeight}, -1, 0});
+    int bestLayer = 0, bestIndex = 0, bestOff = 0;
+    bool goal = false;
+    for (int t = 1; t <= HORIZON && !goal; t++) {
+        std::map<std::tuple<int, bool, bool, int>, int> seen;  // vertical motion -> index
+        std::vector<Node> next;
+        for (int i = 0; i < (int)layers[t - 1].size() && !goal; i++) {
+            for (unsigned keys : CHOICES) {
+                State n;
+                if (!Step(w, layers[t - 1][i].s, keys, n))
+                    continue;
+                auto key = std::make_tuple(n.y, n.jumping, n.falling, n.jumpingHeight);
+                auto found = seen.find(key);
+                if (found == seen.end()) {
+                    seen[key] = next.size();
+                    next.push_back({n, i, keys});
+                } else if (next[found->second].s.off < n.off) {
+                    next[found->second] = {n, i, keys};
+                } else {
+                    continue;
+                }
+                if (n.off >= toGo) {
+                    goal = true;
+                    bestLayer = t, bestIndex = seen[key], bestOff = n.off;
+                    break;
+                }
+            }
+        }
+        layers.push_back(next);
+        if (goal)
+            break;
+        for (int i = 0; i < (int)layers[t].size(); i++) {
+            const State& s = layers[t][i].s;
+            if (!s.falling && !s.jumping && s.off > bestOff)
+                bestLayer = t, bestIndex = i, bestOff = s.off;
+        }
+    }
+
+    // Walk back from the chosen state; the plan holds the first frame at its back.
+    plan.clear();
+    expectedY.clear();
+    for (int t = bestLayer, i = bestIndex; t > 0; i = layers[t][i].parent, t--) {
+        plan.push_back(layers[t][i].keys);
+        expectedY.push_back(layers[t][i].s.y);
+    }
+    if (plan.empty()) {  // nowhere better to go: stand and look again
+        plan.push_back(0);
+        expectedY.push_back(-100000);
+    }
+    // Play only the start of a long plan, then look again.
+    if ((int)plan.size() > REPLAN_AFTER) {
+        plan.erase(plan.begin(), plan.end() - REPLAN_AFTER);
+        expectedY.erase(expectedY.begin(), expectedY.end() - REPLAN_AFTER);
+    }
+}
+
+unsigned ScriptedPlayer::Decide()
+{
+    if (predicting && predictedY != -100000 && player.GetY() != predictedY) {
+        mismatches++;
+        plan.clear();
+    }
+    if (plan.empty())
+        Plan();
+    unsigned keys = plan.back();
+    plan.pop_back();
+    predictedY = expectedY.back();
+    expectedY.pop_back();
+    predicting = true;
+    return keys | alwaysHeld;
+}
