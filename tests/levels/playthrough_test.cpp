@@ -86,6 +86,24 @@ TEST_F(Playthrough, TheScriptedPlayerFinishesEveryLevel)
     }
 }
 
+// Every jump, step and sign of every level can be made by someone who changes
+// keys only on a beat of eight frames (160 ms), whatever the beat's phase: no
+// gap or step asks for a timing finer than a person's.
+TEST_F(Playthrough, NoLevelAsksForTimingFinerThanEightFrames)
+{
+    const int beat = 8;
+    for (int number = 1; number <= 3; number++) {
+        for (int phase = 0; phase < beat; phase++) {
+            ScriptedPlayer bot(HOLD_C, beat, phase);
+            LevelRun run = PlayLevel(number, 1, FRAME_LIMIT, [&bot](int) { return bot.Decide(); });
+            EXPECT_TRUE(run.finished) << "level " << number << " phase " << phase << ": "
+                                      << (run.died ? "died" : "ran out of frames") << " at location "
+                                      << run.location << "\nreplay: " << EncodeScript(run.keys);
+            EXPECT_EQ(bot.Mismatches(), 0);
+        }
+    }
+}
+
 TEST_F(Playthrough, RecordedRunsReplayToTheSameEnd)
 {
     for (int number = 1; number <= 3; number++) {

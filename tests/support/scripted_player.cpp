@@ -202,7 +202,7 @@ bool Step(const World& w, const State& s, unsigned keys, State& n)
 }
 
 const int HORIZON = 100;      // frames the planner looks ahead
-const int REPLAN_AFTER = 10;  // frames played from each plan
+const int REPLAN_AFTER = 12;  // frames played from each plan (a multiple of every beat used)
 const unsigned CHOICES[] = {HOLD_RIGHT, HOLD_RIGHT | HOLD_UP, HOLD_RIGHT | HOLD_DOWN, 0, HOLD_LEFT};
 
 struct Node
@@ -214,12 +214,16 @@ struct Node
 
 }  // namespace
 
-ScriptedPlayer::ScriptedPlayer(unsigned held) : alwaysHeld(held) {}
+ScriptedPlayer::ScriptedPlayer(unsigned held, int beat, int shift)
+    : alwaysHeld(held), granularity(beat), phase(shift)
+{
+}
 
-// Searches the model breadth first, frame by frame. Of the states with the same
-// vertical motion only the one furthest right is kept: it can do all the others
-// can. The plan leads to the end of the level if it is in reach, else to the
-// furthest place where the player stands on a platform.
+// Searches the model breadth first, one beat of `granularity` frames with the
+// same keys at a time. Of the states with the same vertical motion only the
+// one furthest right is kept: it can do all the others can. The plan leads to
+// the end of the level if it is in reach, else to the furthest place where the
+// player stands on a platform.
 void ScriptedPlayer::Plan()
 {
     World w;
@@ -238,13 +242,18 @@ void ScriptedPlayer::Plan()
     layers[0].push_back({{0, player.GetY(), jumping, falling, jumpingHeight}, -1, 0});
     int bestLayer = 0, bestIndex = 0, bestOff = 0;
     bool goal = false;
-    for (int t = 1; t <= HORIZON && !goal; t++) {
+    for (int t = 1; t <= HORIZON / granularity && !goal; t++) {
         std::map<std::tuple<int, bool, bool, int>, int> seen;  // vertical motion -> index
         std::vector<Node> next;
         for (int i = 0; i < (int)layers[t - 1].size() && !goal; i++) {
             for (unsigned keys : CHOICES) {
-                State n;
-                if (!Step(w, layers[t - 1][i].s, keys, n))
+                State n = layers[t - 1][i].s;
+                bool alive = true;
+                for (int f = 0; f < granularity && alive; f++) {
+                    State before = n;
+                    alive = Step(w, before, keys, n);
+                }
+                if (!alive)
                     continue;
                 auto key = std::make_tuple(n.y, n.jumping, n.falling, n.jumpingHeight);
                 auto found = seen.find(key);
@@ -273,21 +282,25 @@ void ScriptedPlayer::Plan()
         }
     }
 
-    // Walk back from the chosen state; the plan holds the first frame at its back.
+    // Walk back from the chosen state; the plan holds the first frame at its
+    // back. Only the last frame of each beat has a known y.
     plan.clear();
     expectedY.clear();
     for (int t = bestLayer, i = bestIndex; t > 0; i = layers[t][i].parent, t--) {
-        plan.push_back(layers[t][i].keys);
-        expectedY.push_back(layers[t][i].s.y);
+        for (int f = 0; f < granularity; f++) {
+            plan.push_back(layers[t][i].keys);
+            expectedY.push_back(f == 0 ? layers[t][i].s.y : -100000);
+        }
     }
-    if (plan.empty()) {  // nowhere better to go: stand and look again
-        plan.push_back(0);
-        expectedY.push_back(-100000);
+    if (plan.empty()) {  // nowhere better to go: stand a beat and look again
+        plan.assign(granularity, 0);
+        expectedY.assign(granularity, -100000);
     }
-    // Play only the start of a long plan, then look again.
-    if ((int)plan.size() > REPLAN_AFTER) {
-        plan.erase(plan.begin(), plan.end() - REPLAN_AFTER);
-        expectedY.erase(expectedY.begin(), expectedY.end() - REPLAN_AFTER);
+    // Play only the start of a long plan, whole beats of it, then look again.
+    int keep = (REPLAN_AFTER + granularity - 1) / granularity * granularity;
+    if ((int)plan.size() > keep) {
+        plan.erase(plan.begin(), plan.end() - keep);
+        expectedY.erase(expectedY.begin(), expectedY.end() - keep);
     }
 }
 
@@ -297,6 +310,9 @@ unsigned ScriptedPlayer::Decide()
         mismatches++;
         plan.clear();
     }
+    // Before the first beat the keys are still up.
+    if (frame++ < phase)
+        return alwaysHeld;
     if (plan.empty())
         Plan();
     unsigned keys = plan.back();

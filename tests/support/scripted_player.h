@@ -42,10 +42,15 @@ LevelRun PlayLevel(int number, unsigned seed, int frameLimit, const std::functio
 // player moves among platforms, and answers the keys to hold. It never writes
 // game state. `alwaysHeld` is added to every answer (HOLD_C by default, so the
 // random shellers cannot decide the outcome).
+//
+// With a `granularity` above 1 it plays like a person who can change keys only
+// every that many frames, on a fixed beat shifted by `phase` frames from the
+// level's start: a level it still finishes at every phase asks for no timing
+// finer than that.
 class ScriptedPlayer
 {
 public:
-    explicit ScriptedPlayer(unsigned alwaysHeld = HOLD_C);
+    explicit ScriptedPlayer(unsigned alwaysHeld = HOLD_C, int granularity = 1, int phase = 0);
     unsigned Decide();
     // Frames after which the player was not where the model said it would be.
     int Mismatches() const { return mismatches; }
@@ -54,6 +59,9 @@ private:
     void Plan();
 
     unsigned alwaysHeld;
+    int granularity;
+    int phase;
+    int frame = 0;               // frames decided so far
     std::vector<unsigned> plan;  // keys still to play, next first at the back
     std::vector<int> expectedY;  // the model's player y after each planned frame
     bool predicting = false;
