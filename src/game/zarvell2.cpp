@@ -81,12 +81,17 @@ void MainLoop()
     zve_Delay(1);
 }
 
-void Title()
+void SetBackground(const char* picture)
 {
     background.SetExists(true);
     background.SetStatus(STATUS_SCENERY);
-    background.LoadFrame(0, "data/art/title.png");
+    background.LoadFrame(0, picture);
     background.SetType(TYPE_RIGHT);
+}
+
+void Title()
+{
+    SetBackground("data/art/title.png");
     background.Draw();
     SDL_Flip(zve_screen);
 

@@ -16,6 +16,10 @@ void MainLoop();
 // more than 36 seconds before now (unsigned 32-bit ticks, safe across a wrap).
 bool MusicDue(Uint32 lastStart, Uint32 now);
 
+// Makes `background` show one full-screen picture at (0, 0), read afresh from
+// its file into the slot of the picture before, which it frees.
+void SetBackground(const char* picture);
+
 void Title();   // MODE_TITLE: show the title picture; Enter starts the game
 void Intro();   // MODE_INTRO: build the current level, or show the end screen
 void Pause();   // MODE_PAUSE: p resumes

@@ -1,6 +1,4 @@
 // The level loading procedure that every level runs with its own description.
-#include <cstdio>
-
 #include "game/zarvell2.h"
 #include "globals.h"
 #include "levels/levels.h"
@@ -10,10 +8,7 @@ void LoadLevel(const LevelDescription& description)
     Uint32 t0 = zve_GetTicks();
 
     // The card stays up, unflipped over, until the level is ready.
-    background.SetExists(true);
-    background.SetStatus(STATUS_SCENERY);
-    background.LoadFrame(0, description.card);
-    background.SetType(TYPE_RIGHT);
+    SetBackground(description.card);
     background.Draw();
     SDL_Flip(zve_screen);
 
@@ -51,10 +46,7 @@ void LoadLevel(const LevelDescription& description)
     }
 
     // The sky is drawn by level play, first thing in every frame.
-    background.SetExists(true);
-    background.SetStatus(STATUS_SCENERY);
-    background.LoadFrame(0, description.sky);
-    background.SetType(TYPE_RIGHT);
+    SetBackground(description.sky);
 
     for (int row = 0; row < description.numRows; row++) {
         const LayoutRow& r = description.rows[row];

@@ -1,5 +1,6 @@
 // The end screen: the closing picture until Enter, then back to the title.
 #include "engine/zvengine.h"
+#include "game/zarvell2.h"
 #include "globals.h"
 #include "levels/levels.h"
 
@@ -7,10 +8,7 @@ void LoadLevelEnd()
 {
     // A loop of its own: no music check and no Escape here, Enter is the way out.
     while (mode != MODE_TITLE) {
-        background.SetExists(true);
-        background.SetStatus(STATUS_SCENERY);
-        background.LoadFrame(0, "data/art/end.png");
-        background.SetType(TYPE_RIGHT);
+        SetBackground("data/art/end.png");
         background.Draw();
         SDL_Flip(zve_screen);
 
