@@ -1,5 +1,8 @@
 // Fairness report: a search player tries every level on many seeds without the c key and prints what it reached.
 #include <SDL.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -503,6 +506,7 @@ struct Options
     std::vector<int> levels = {1, 2, 3};
     std::vector<int> seeds;
     int budget = 160;     // the widest beam the search may use
+    int jobs = 1;         // processes sharing the seeds
     bool scripts = false; // print the key script of every finished seed
     std::string replay;   // replay this script instead of searching
 };
@@ -692,7 +696,7 @@ bool ParseList(const char* arg, std::vector<int>& out)
 void Usage(const char* name)
 {
     fprintf(stderr,
-            "usage: %s [--levels 1,2,3] [--seeds 1-20] [--budget N] [--scripts]\n"
+            "usage: %s [--levels 1,2,3] [--seeds 1-20] [--budget N] [--jobs N] [--scripts]\n"
             "       %s --levels L --seeds S --replay \"R30 RU1 R45 -3\"\n"
             "Run from the folder that holds data/. The search plays without the c key; --budget is the\n"
             "widest beam it may try (it starts at %d and widens fourfold after a failure).\n",
@@ -710,6 +714,43 @@ void StartEngine()
     // Drawing is most of a frame's work and the search never looks at the
     // picture: everything is drawn onto one pixel.
     zve_screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+}
+
+// A seed's record for the summary, one line: "= level seed finished frames least width simulated seconds".
+std::string Record(const SeedOutcome& o)
+{
+    char line[160];
+    snprintf(line, sizeof line, "= %d %d %d %d %d %d %lld %.3f\n", o.level, o.seed, o.finished ? 1 : 0, o.frames, o.least,
+             o.width, o.simulated, o.seconds);
+    return line;
+}
+
+bool ParseRecord(const std::string& line, SeedOutcome& o)
+{
+    int finished = 0;
+    if (sscanf(line.c_str(), "= %d %d %d %d %d %d %lld %lf", &o.level, &o.seed, &finished, &o.frames, &o.least,
+               &o.width, &o.simulated, &o.seconds) != 8)
+        return false;
+    o.finished = finished != 0;
+    return true;
+}
+
+// Runs the tasks given to worker `index` of `jobs`, writing each one's record,
+// its lines of the report and a line "." to `fd`.
+void Work(const std::vector<std::pair<int, int>>& tasks, int index, int jobs, const Options& opt, int fd)
+{
+    StartEngine();
+    for (size_t t = index; t < tasks.size(); t += jobs) {
+        std::string text;
+        SeedOutcome o = RunSeed(tasks[t].first, tasks[t].second, opt, text);
+        std::string block = Record(o) + text + ".\n";
+        for (size_t done = 0; done < block.size();) {
+            ssize_t n = write(fd, block.data() + done, block.size() - done);
+            if (n <= 0)
+                exit(1);
+            done += n;
+        }
+    }
 }
 
 double Median(std::vector<int> v)
@@ -779,6 +820,8 @@ int main(int argc, char** argv)
             }
         } else if (a == "--budget" && more) {
             opt.budget = atoi(argv[++i]);
+        } else if (a == "--jobs" && more) {
+            opt.jobs = atoi(argv[++i]);
         } else if (a == "--scripts") {
             opt.scripts = true;
         } else if (a == "--replay" && more) {
@@ -788,7 +831,7 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (opt.budget < 1) {
+    if (opt.budget < 1 || opt.jobs < 1) {
         Usage(argv[0]);
         return 2;
     }
@@ -815,17 +858,84 @@ int main(int argc, char** argv)
     fflush(stdout);
     auto t0 = std::chrono::steady_clock::now();
 
-    StartEngine();
-    std::vector<SeedOutcome> outcomes;
-    for (const auto& task : tasks) {
-        std::string text;
-        outcomes.push_back(RunSeed(task.first, task.second, opt, text));
-        fputs(text.c_str(), stdout);
+    // Each worker is a process of its own, with its own SDL and game state;
+    // the report gathers their blocks as they come.
+    int jobs = std::min<int>(opt.jobs, tasks.size());
+    std::vector<int> fds;
+    std::vector<pid_t> pids;
+    for (int k = 0; k < jobs; k++) {
+        int p[2];
+        if (pipe(p) != 0) {
+            perror("pipe");
+            return 1;
+        }
         fflush(stdout);
+        pid_t pid = fork();
+        if (pid < 0) {
+            perror("fork");
+            return 1;
+        }
+        if (pid == 0) {
+            close(p[0]);
+            for (int fd : fds)
+                close(fd);
+            Work(tasks, k, jobs, opt, p[1]);
+            close(p[1]);
+            _exit(0);
+        }
+        close(p[1]);
+        fds.push_back(p[0]);
+        pids.push_back(pid);
     }
+
+    std::vector<SeedOutcome> outcomes;
+    std::vector<std::string> pending(jobs);
+    int open = jobs;
+    while (open > 0) {
+        std::vector<pollfd> polls;
+        for (int fd : fds)
+            polls.push_back({fd, POLLIN, 0});
+        if (poll(polls.data(), polls.size(), -1) < 0) {
+            perror("poll");
+            return 1;
+        }
+        for (int k = 0; k < jobs; k++) {
+            if (fds[k] < 0 || !(polls[k].revents & (POLLIN | POLLHUP | POLLERR)))
+                continue;
+            char buffer[4096];
+            ssize_t n = read(fds[k], buffer, sizeof buffer);
+            if (n <= 0) {
+                close(fds[k]);
+                fds[k] = -1;
+                open--;
+                continue;
+            }
+            pending[k].append(buffer, n);
+            // A block: the record, the report's lines, then ".".
+            size_t endOfBlock;
+            while ((endOfBlock = pending[k].find("\n.\n")) != std::string::npos) {
+                std::string block = pending[k].substr(0, endOfBlock + 1);
+                pending[k].erase(0, endOfBlock + 3);
+                size_t firstLine = block.find('\n');
+                SeedOutcome o;
+                if (ParseRecord(block.substr(0, firstLine), o))
+                    outcomes.push_back(o);
+                fputs(block.c_str() + firstLine + 1, stdout);
+                fflush(stdout);
+            }
+        }
+    }
+    bool allWorked = true;
+    for (pid_t pid : pids) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        allWorked = allWorked && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    if (!allWorked || outcomes.size() != tasks.size())
+        fprintf(stderr, "a worker failed: %zu of %zu seeds reported\n", outcomes.size(), tasks.size());
 
     PrintSummary(outcomes, opt);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    printf("wall time %.0f s\n", seconds);
-    return 0;
+    printf("wall time %.0f s with %d process%s\n", seconds, jobs, jobs == 1 ? "" : "es");
+    return allWorked ? 0 : 1;
 }
