@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <sstream>
 #include <tuple>
 
 #include "engine/tools.h"
@@ -15,67 +14,6 @@
 #include "globals.h"
 #include "keys.h"
 #include "levels/levels.h"
-
-void HoldKeys(unsigned keys)
-{
-    ReleaseAllKeys();
-    if (keys & HOLD_RIGHT) HoldKey(SDLK_RIGHT);
-    if (keys & HOLD_LEFT) HoldKey(SDLK_LEFT);
-    if (keys & HOLD_UP) HoldKey(SDLK_UP);
-    if (keys & HOLD_DOWN) HoldKey(SDLK_DOWN);
-    if (keys & HOLD_C) HoldKey(SDLK_c);
-}
-
-static const char KEY_LETTERS[] = "RLUDC";
-
-std::string EncodeScript(const std::vector<unsigned>& frames)
-{
-    std::ostringstream out;
-    for (size_t i = 0; i < frames.size();) {
-        size_t j = i;
-        while (j < frames.size() && frames[j] == frames[i])
-            j++;
-        if (i > 0)
-            out << ' ';
-        if (frames[i] == 0)
-            out << '-';
-        for (int bit = 0; bit < 5; bit++)
-            if (frames[i] & (1u << bit))
-                out << KEY_LETTERS[bit];
-        out << (j - i);
-        i = j;
-    }
-    return out.str();
-}
-
-bool DecodeScript(const std::string& script, std::vector<unsigned>& frames)
-{
-    frames.clear();
-    std::istringstream in(script);
-    std::string token;
-    while (in >> token) {
-        unsigned keys = 0;
-        size_t i = 0;
-        if (token[0] == '-') {
-            i = 1;
-        } else {
-            for (; i < token.size() && !isdigit((unsigned char)token[i]); i++) {
-                const char* letter = strchr(KEY_LETTERS, token[i]);
-                if (letter == NULL || *letter == '\0')
-                    return false;
-                keys |= 1u << (letter - KEY_LETTERS);
-            }
-        }
-        if (i == 0 || i >= token.size())
-            return false;
-        char* end = NULL;
-        long count = strtol(token.c_str() + i, &end, 10);
-        if (*end != '\0' || count <= 0)
-            return false;
-        frames.insert(frames.end(), count, keys);
-    }
-    return true;
-}
 
 LevelRun PlayLevel(int number, unsigned seed, int frameLimit, const std::function<unsigned(int)>& decide)
 {

@@ -6,17 +6,7 @@
 #include <string>
 #include <vector>
 
-// The keys a frame holds, as bits.
-enum : unsigned { HOLD_RIGHT = 1, HOLD_LEFT = 2, HOLD_UP = 4, HOLD_DOWN = 8, HOLD_C = 16 };
-
-// Holds exactly these keys in SDL's key state.
-void HoldKeys(unsigned keys);
-
-// A key script: one token per run of frames with the same keys, letters from
-// "RLUDC" (or "-" for none) and then the number of frames, e.g. "RC30 RUC1 RC45".
-std::string EncodeScript(const std::vector<unsigned>& frames);
-// The frames of a script; false if the script is malformed.
-bool DecodeScript(const std::string& script, std::vector<unsigned>& frames);
+#include "keyscript.h"
 
 // What a run of one level came to.
 struct LevelRun
