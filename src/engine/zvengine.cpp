@@ -26,6 +26,10 @@ void zve_Init(int width, int height, int bpp, int windowed, const char* caption)
         fprintf(stderr, "\nSDL init failed. You're not in text mode are you?\n\n"
                         "If you can't figure out why this problem occured contact "
                         ZVE_SUPPORT_ADDRESS ".\n");
+        // The audio device may already be open (main opens it first) and its
+        // thread running; left alone, it calls into SDL while exit unloads SDL
+        // and the program dies of a segmentation fault. Shut it down first.
+        SDL_Quit();
         exit(1);
     }
 
