@@ -9,7 +9,9 @@
 
 // Asks SDL, before it starts, for crisp nearest-neighbour scaling in full
 // screen and to leave SIGINT and SIGTERM alone (the game never reads quit
-// events). A setting the player has made in the environment wins.
+// events). A setting the player has made in the environment wins. Also keeps
+// big pictures and sound buffers out of the C library's heap, so that a long
+// session does not grow in memory.
 void zve_PrepareEnvironment();
 
 // Seeds rand, starts SDL and opens the display. Returns only on success; on
