@@ -13,22 +13,22 @@ SDL_Surface* zve_screen = NULL;
 Uint32 (*zve_GetTicks)(void) = SDL_GetTicks;
 void (*zve_Delay)(Uint32 ms) = SDL_Delay;
 
-// Blocks from this size up are mapped on their own and given back when freed.
-static const int ZVE_MAP_THRESHOLD = 128 * 1024;
-
 void zve_PrepareEnvironment()
 {
     setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
-#ifdef M_MMAP_THRESHOLD
-    // The game frees and allocates big blocks all the time: the title's
-    // picture twice a frame, every level's pictures at each build, the music
-    // at each start. By default glibc raises its threshold for mapping a block
-    // on its own to the largest block freed so far, after which these blocks
-    // come from the heap, fragment it, and resident memory climbs by megabytes
-    // a round of the game without end. A fixed threshold keeps them mapped.
-    mallopt(M_MMAP_THRESHOLD, ZVE_MAP_THRESHOLD);
-#endif
+}
+
+void zve_ReleaseFreeMemory()
+{
+    // glibc keeps what is freed in its heap for reuse. The game frees big
+    // blocks of ever different sizes (a level's pictures at each build, the
+    // music at each start), which later blocks fit only in part, so without
+    // this the heap holds more free memory every round of the game and
+    // resident memory climbs by megabytes without end. Giving the whole free
+    // pages back after such work keeps it level; it costs well under a
+    // millisecond, and the frames in between allocate nothing.
+    malloc_trim(0);
 }
 
 void zve_Init(int width, int height, int bpp, int windowed, const char* caption)

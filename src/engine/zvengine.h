@@ -9,10 +9,12 @@
 
 // Asks SDL, before it starts, for crisp nearest-neighbour scaling in full
 // screen and to leave SIGINT and SIGTERM alone (the game never reads quit
-// events). A setting the player has made in the environment wins. Also keeps
-// big pictures and sound buffers out of the C library's heap, so that a long
-// session does not grow in memory.
+// events). A setting the player has made in the environment wins.
 void zve_PrepareEnvironment();
+
+// Gives the memory freed so far back to the system. Called after work that
+// frees big blocks: a level build, a start of the music.
+void zve_ReleaseFreeMemory();
 
 // Seeds rand, starts SDL and opens the display. Returns only on success; on
 // failure it prints a message and ends the program with status 1.
