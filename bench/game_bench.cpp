@@ -224,13 +224,19 @@ struct Snapshot
 
 // ---- Level-play frames and their parts ----
 
+// The parts of a frame, each timed on the same frame, one after the other, so
+// that the split is not skewed by the load of a shared machine changing
+// between separate runs.
 enum Part
 {
     WHOLE_FRAME,  // Level() drawing onto the display
     LOGIC,        // Level() with no display: both passes, nothing blitted
     SKY,          // the sky's Draw, as Level() does it first
     SPRITES,      // the Draw of the player, the kiwis and every active object
+    PARTS
 };
+
+const char* const PART_NAMES[PARTS] = {"frame", "logic", "sky", "sprites"};
 
 // The Draw calls of one frame apart from the sky, in the order Level() makes them.
 void DrawSprites()
@@ -246,7 +252,7 @@ void DrawSprites()
 // What the frames of one place came to, for the summary printed at the end.
 struct Figures
 {
-    double p50[4] = {0, 0, 0, 0}, p99[4] = {0, 0, 0, 0};  // ms, by Part
+    double p50[PARTS] = {}, p99[PARTS] = {};  // ms
     int active = 0, visible = 0;
 };
 std::map<std::pair<int, int>, Figures> summary;  // by level, then 0 for the start and 1 for the densest place
@@ -260,7 +266,16 @@ double Percentile(std::vector<double> v, double p)
     return v[i];
 }
 
-void LevelFrames(benchmark::State& state, Place place, Part part)
+double Seconds(std::chrono::steady_clock::time_point from)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
+}
+
+// Plays the window of frames again and again. Each frame is played whole onto
+// the display (the time reported), then again from the same state without a
+// display, and then its sky and its other objects are drawn alone; the
+// animation counters that the extra Draws move are put back before play goes on.
+void LevelFrames(benchmark::State& state, Place place)
 {
     PlayRecordingTo(place, place.first);
     const int active = ActiveShellers(), visible = VisibleShellers();
@@ -271,9 +286,8 @@ void LevelFrames(benchmark::State& state, Place place, Part part)
         return;
     }
 
-    std::vector<double> samples;
-    samples.reserve(FRAME_SAMPLES);
-    Snapshot beforeDrawing;
+    std::vector<double> samples[PARTS];
+    Snapshot before, after;
     int frame = 0;  // of the window
     for (auto _ : state) {
         if (frame == WINDOW) {
@@ -282,46 +296,45 @@ void LevelFrames(benchmark::State& state, Place place, Part part)
         }
         unsigned keys = place.run.keys[place.first + frame];
         delays = 0;
-        double seconds = 0;
-        if (part == WHOLE_FRAME || part == LOGIC) {
-            zve_screen = part == LOGIC ? NULL : display;
-            auto t0 = std::chrono::steady_clock::now();
-            PlayFrame(keys);
-            auto t1 = std::chrono::steady_clock::now();
-            seconds = std::chrono::duration<double>(t1 - t0).count();
-        } else {
-            // Play the frame without drawing, then time its drawing alone and
-            // put the animation counters back, so play goes on unchanged.
-            zve_screen = NULL;
-            PlayFrame(keys);
-            zve_screen = display;
-            beforeDrawing.Take();
-            auto t0 = std::chrono::steady_clock::now();
-            if (part == SKY)
-                background.Draw();
-            else
-                DrawSprites();
-            auto t1 = std::chrono::steady_clock::now();
-            seconds = std::chrono::duration<double>(t1 - t0).count();
-            beforeDrawing.Put();
-        }
+        before.Take();
+
+        auto t = std::chrono::steady_clock::now();
+        PlayFrame(keys);
+        double whole = Seconds(t);
+        samples[WHOLE_FRAME].push_back(whole);
+        state.SetIterationTime(whole);
+
+        before.Put();
+        zve_screen = NULL;
+        t = std::chrono::steady_clock::now();
+        PlayFrame(keys);
+        samples[LOGIC].push_back(Seconds(t));
         zve_screen = display;
+
+        after.Take();
+        t = std::chrono::steady_clock::now();
+        background.Draw();
+        samples[SKY].push_back(Seconds(t));
+        t = std::chrono::steady_clock::now();
+        DrawSprites();
+        samples[SPRITES].push_back(Seconds(t));
+        after.Put();
+
         if (delays != 0 || mode != MODE_LEVEL) {
             state.SkipWithError("the recorded run did not play on: a restart or the level's end in the window");
             break;
         }
-        state.SetIterationTime(seconds);
-        samples.push_back(seconds);
         frame++;
     }
     Figures& f = summary[{place.level, place.first == 0 ? 0 : 1}];
-    f.p50[part] = Percentile(samples, 0.50) * 1e3;
-    f.p99[part] = Percentile(samples, 0.99) * 1e3;
+    for (int part = 0; part < PARTS; part++) {
+        f.p50[part] = Percentile(samples[part], 0.50) * 1e3;
+        f.p99[part] = Percentile(samples[part], 0.99) * 1e3;
+        state.counters[std::string(PART_NAMES[part]) + "_p50_ms"] = f.p50[part];
+        state.counters[std::string(PART_NAMES[part]) + "_p99_ms"] = f.p99[part];
+    }
     f.active = active;
     f.visible = visible;
-    state.counters["p50_ms"] = f.p50[part];
-    state.counters["p99_ms"] = f.p99[part];
-    state.counters["max_ms"] = Percentile(samples, 1.0) * 1e3;
     state.counters["active"] = active;
     state.counters["onscreen"] = visible;
 }
@@ -331,20 +344,18 @@ void PrintSummary()
 {
     if (summary.empty())
         return;
-    printf("\nLevel-play frames, ms (median / 99th percentile over %d frames each):\n", FRAME_SAMPLES);
-    printf("%-16s %8s %8s  %-17s %-17s %-17s %-17s\n", "place", "active", "shown", "whole frame", "logic",
+    printf("\nLevel-play frames, ms: median / 99th percentile of %d frames per place\n", FRAME_SAMPLES);
+    printf("%-16s %7s %7s  %-17s %-17s %-17s %-17s\n", "place", "active", "shown", "whole frame", "logic",
            "sky blit", "other blits");
     for (const auto& entry : summary) {
         const Figures& f = entry.second;
         std::string place = "level " + std::to_string(entry.first.first) + (entry.first.second ? " densest" : " start");
-        printf("%-16s %8d %8d", place.c_str(), f.active, f.visible);
-        for (int part = WHOLE_FRAME; part <= SPRITES; part++)
+        printf("%-16s %7d %7d", place.c_str(), f.active, f.visible);
+        for (int part = 0; part < PARTS; part++)
             printf("  %7.3f / %7.3f", f.p50[part], f.p99[part]);
         printf("\n");
     }
 }
-
-const char* const PART_NAMES[] = {"LevelFrame", "LevelLogic", "LevelSkyBlit", "LevelSpriteBlits"};
 
 void RegisterLevelFrames()
 {
@@ -357,15 +368,12 @@ void RegisterLevelFrames()
         Place densest = start;
         int frame = DensestFrame(start);
         densest.first = std::max(0, std::min(frame - WINDOW / 2, (int)start.run.keys.size() - WINDOW));
-        for (int part = WHOLE_FRAME; part <= SPRITES; part++) {
-            for (const Place* place : {&start, &densest}) {
-                std::string name = std::string(PART_NAMES[part]) + "/level" + std::to_string(number)
-                                   + (place == &start ? "/start" : "/densest");
-                benchmark::RegisterBenchmark(name.c_str(), LevelFrames, *place, (Part)part)
-                    ->UseManualTime()
-                    ->Iterations(FRAME_SAMPLES)
-                    ->Unit(benchmark::kMillisecond);
-            }
+        for (const Place* place : {&start, &densest}) {
+            std::string name = "LevelFrame/level" + std::to_string(number) + (place == &start ? "/start" : "/densest");
+            benchmark::RegisterBenchmark(name.c_str(), LevelFrames, *place)
+                ->UseManualTime()
+                ->Iterations(FRAME_SAMPLES)
+                ->Unit(benchmark::kMillisecond);
         }
     }
 }
