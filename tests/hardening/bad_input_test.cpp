@@ -31,6 +31,8 @@
 #include <vector>
 
 #include "engine/zvengine.h"
+#include "fixtures.h"
+#include "globals.h"
 
 extern char** environ;
 
@@ -651,6 +653,37 @@ void RunCases(const std::vector<Case>& cases)
     }
     std::error_code ignored;
     fs::remove(root, ignored);  // stays, with the failed runs' folders, when any failed
+}
+
+// What the player sees of such a picture: the display has no alpha, so the
+// conversion to its format drops the channel, and only the key colour stays
+// transparent. Pixels an artist left fully transparent show in their colour.
+TEST(BadInput, APictureWithAnAlphaChannelIsDrawnOpaqueInItsOwnColours)
+{
+    ScratchFolder folder;
+    // Left half: fully transparent brown; right half: opaque green.
+    ASSERT_TRUE(WritePng("alpha.png", 40, 20, 4, [](int, Uint8* p) {
+        for (int x = 0; x < 40; x++) {
+            const Uint8 brown[4] = {90, 60, 30, 0}, green[4] = {0, 200, 0, 255};
+            memcpy(p + 4 * x, x < 20 ? brown : green, 4);
+        }
+    }));
+    TestObject o;
+    o.SetExists(true);
+    ASSERT_EQ(o.LoadFrame(0, "alpha.png"), 1);
+    EXPECT_EQ(o.GetFrame(0, 0)->format->Amask, 0u);
+    o.SetType(TYPE_RIGHT);
+    o.SetPos(100, 100);
+    SDL_FillRect(zve_screen, NULL, SDL_MapRGB(zve_screen->format, 10, 20, 30));
+    o.Draw();
+
+    Uint8 r, g, b;
+    ScreenPixel(105, 110, r, g, b);
+    EXPECT_EQ(std::vector<int>({r, g, b}), std::vector<int>({90, 60, 30})) << "a transparent pixel";
+    ScreenPixel(125, 110, r, g, b);
+    EXPECT_EQ(std::vector<int>({r, g, b}), std::vector<int>({0, 200, 0})) << "an opaque pixel";
+    ScreenPixel(145, 110, r, g, b);
+    EXPECT_EQ(std::vector<int>({r, g, b}), std::vector<int>({10, 20, 30})) << "beside the picture";
 }
 
 TEST(BadInput, BrokenPicturesAreReportedEachTimeTheyAreLoadedAndNothingCrashes)
