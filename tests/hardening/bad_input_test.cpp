@@ -34,8 +34,6 @@
 #include "fixtures.h"
 #include "globals.h"
 
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
