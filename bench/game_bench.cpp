@@ -393,6 +393,28 @@ BENCHMARK(BuildLevelBench)->Name("LevelBuild")->DenseRange(1, 3)->Unit(benchmark
     ->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true)
     ->ComputeStatistics("max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
 
+// Handing the freed memory back after a start of the music, as the main loop
+// does: the file's samples and the slot's old buffer have just been freed.
+void ReleaseAfterMusicBench(benchmark::State& state)
+{
+    static bool open = false;
+    if (!open) {
+        OpenAudio();
+        SDL_PauseAudio(1);  // no callback: the slots are emptied here
+        open = true;
+    }
+    for (auto _ : state) {
+        for (SoundSlot& slot : sounds)
+            slot.position = slot.length;
+        PlaySound("data/snd/addiction.wav");
+        auto t = std::chrono::steady_clock::now();
+        zve_ReleaseFreeMemory();
+        state.SetIterationTime(Seconds(t));
+    }
+}
+BENCHMARK(ReleaseAfterMusicBench)->Name("ReleaseFreeMemory/after a music start")->UseManualTime()
+    ->Iterations(50)->Unit(benchmark::kMicrosecond);
+
 // ---- The overlap test ----
 
 void CollisionBench(benchmark::State& state)

@@ -26,8 +26,9 @@ void zve_ReleaseFreeMemory()
     // music at each start), which later blocks fit only in part, so without
     // this the heap holds more free memory every round of the game and
     // resident memory climbs by megabytes without end. Giving the whole free
-    // pages back after such work keeps it level; it costs well under a
-    // millisecond, and the frames in between allocate nothing.
+    // pages back after such work keeps it level. It costs a millisecond or
+    // two, once a build (behind the card) and once a music start (every 36
+    // s); the frames in between allocate nothing.
     malloc_trim(0);
 }
 
