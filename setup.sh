@@ -9,6 +9,8 @@ cd "$(dirname "$0")"
 # End-to-end tests: a virtual X server, key presses and screenshots.
 # Art and music generator: Debian's Python with Pillow and numpy.
 # Memory checks: valgrind.
+# The Debian package and its test: dpkg-shlibdeps and file (for CPack), and the
+# menu entry's validator.
 packages=(
   g++ cmake make pkg-config
   libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev
@@ -16,6 +18,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   python3 python3-pil python3-numpy
   valgrind
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()

@@ -12,6 +12,10 @@
 // events). A setting the player has made in the environment wins.
 void zve_PrepareEnvironment();
 
+// Gives the memory freed so far back to the system. Called after work that
+// frees big blocks: a level build, a start of the music.
+void zve_ReleaseFreeMemory();
+
 // Seeds rand, starts SDL and opens the display. Returns only on success; on
 // failure it prints a message and ends the program with status 1.
 void zve_Init(int width, int height, int bpp, int windowed, const char* caption);

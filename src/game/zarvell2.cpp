@@ -60,6 +60,8 @@ void MainLoop()
         // Set before trying, so a failed start is tried again only 36 s later.
         musicTicks = zve_GetTicks();
         PlaySound(MUSIC_FILE);
+        // The file's samples and the old start's buffer are freed now.
+        zve_ReleaseFreeMemory();
     }
 
     switch (mode) {

@@ -1,4 +1,5 @@
 // The level loading procedure that every level runs with its own description.
+#include "engine/zvengine.h"
 #include "game/zarvell2.h"
 #include "globals.h"
 #include "levels/levels.h"
@@ -55,6 +56,9 @@ void LoadLevel(const LevelDescription& description)
         else
             AddPlatform(r.x, r.y, r.image, r.shellers);
     }
+
+    // The previous level's pictures and the build's own scratch are freed now.
+    zve_ReleaseFreeMemory();
 
     // Unsigned difference: right across a wrap of the tick counter.
     while (zve_GetTicks() - t0 <= description.minCardTime - 1)
