@@ -10,6 +10,7 @@
 #include "engine/zvengine.h"
 #include "game/zarvell2.h"
 #include "globals.h"
+#include "headless.h"
 
 int main(int argc, char** argv)
 {
@@ -18,11 +19,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: %s [frames >= 2]\n", argv[0]);
         return 2;
     }
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "disk", 0);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
-    zve_PrepareEnvironment();
-    zve_Init(640, 480, 24, 0, "Zarvell 2");
+    StartHeadless("Zarvell 2");
     mode = MODE_TITLE;
 
     // The period is the time from one frame's start to the next one's.

@@ -24,6 +24,7 @@
 #include "engine/zvengine.h"
 #include "game/zarvell2.h"
 #include "globals.h"
+#include "headless.h"
 #include "levels/levels.h"
 #include "scripted_player.h"
 
@@ -59,11 +60,7 @@ SDL_Surface* display = NULL;
 
 void OpenDisplay()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "disk", 0);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
-    zve_PrepareEnvironment();
-    zve_Init(640, 480, 24, 0, "Zarvell 2");
+    StartHeadless("Zarvell 2");
     display = zve_screen;
     zve_GetTicks = BenchTicks;
     zve_Delay = BenchDelay;

@@ -559,15 +559,15 @@ Stereo Frames(const Uint8* bytes, size_t length)
 // and converter, independently of the game's code.
 Stereo ExpectedMusic()
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wave;
     Uint8* data = NULL;
     Uint32 length = 0;
-    if (SDL_LoadWAV(MUSIC, &spec, &data, &length) == NULL) {
+    if (SDL_LoadWAV(MUSIC, &wave, &data, &length) == NULL) {
         ADD_FAILURE() << "cannot read " << MUSIC << ": " << SDL_GetError();
         return Stereo();
     }
     SDL_AudioCVT cvt;
-    SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, DEVICE_RATE);
+    SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16LSB, 2, DEVICE_RATE);
     std::vector<Uint8> work((size_t)length * cvt.len_mult);
     memcpy(work.data(), data, length);
     SDL_FreeWAV(data);

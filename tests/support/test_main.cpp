@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "engine/zvengine.h"
+#include "headless.h"
 
 namespace {
 
@@ -12,13 +12,9 @@ class HeadlessDisplay : public ::testing::Environment
 public:
     void SetUp() override
     {
-        // CTest sets these; set them here too so a program run by hand is headless.
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "disk", 0);
-        setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
+        // CTest sets the drivers too; this makes a program run by hand headless.
         setenv("SDL_DISKAUDIODELAY", "0", 0);
-        zve_PrepareEnvironment();
-        zve_Init(640, 480, 24, 0, "Zarvell 2");
+        StartHeadless("Zarvell 2");
     }
 };
 

@@ -7,6 +7,7 @@
 
 #include "engine/zvengine.h"
 #include "game/zarvell2.h"
+#include "headless.h"
 #include "keyscript.h"
 #include "levels/levels.h"
 
@@ -225,10 +226,7 @@ ReplayResult Replay(int number, unsigned seed, const std::vector<unsigned>& keys
 
 void StartEngine()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-    zve_Init(640, 480, 24, 1, "Zarvell 2 fairness");
+    StartHeadless("Zarvell 2 fairness");
     zve_GetTicks = FairTicks;
     zve_Delay = FairDelay;
     // Drawing is most of a frame's work and the search never looks at the

@@ -10,6 +10,7 @@
 
 #include "engine/zvengine.h"
 #include "globals.h"
+#include "headless.h"
 #include "levels/levels.h"
 
 namespace {
@@ -133,10 +134,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: %s <level 1-3> <map.png>   (run from the folder that holds data/)\n", argv[0]);
         return 2;
     }
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-    zve_Init(640, 480, 24, 1, "Zarvell 2 level map");
+    StartHeadless("Zarvell 2 level map");
     zve_GetTicks = MapTicks;
     zve_Delay = MapDelay;
 
